@@ -68,11 +68,8 @@ bool wait_for_workers(GlobalPool& pool) {
 
 }  // namespace
 
-std::size_t thread_count() {
-  if (tbb::this_task_arena::current_thread_index() != tbb::task_arena::not_initialized)
-    return static_cast<std::size_t>(tbb::this_task_arena::max_concurrency());
-  return static_cast<std::size_t>(global().max_concurrency());
-}
+// The system builds no pool but the global one, so a worker's pool is always that one.
+std::size_t thread_count() { return static_cast<std::size_t>(global().max_concurrency()); }
 
 void set_thread_count(std::size_t count) {
   std::lock_guard<std::mutex> lock(g_mutex);

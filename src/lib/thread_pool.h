@@ -7,8 +7,8 @@
 
 namespace vastorin::pool {
 
-// Worker threads of the pool the caller runs in: inside a worker, that pool; otherwise the
-// global pool, created with one worker per logical processor if it does not exist yet.
+// Worker threads of the global pool, created with one worker per logical processor if it does
+// not exist yet.
 std::size_t thread_count();
 
 // Creates the global pool with `count` workers (0 lets the pool choose) and waits until they
