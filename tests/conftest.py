@@ -18,6 +18,7 @@ def data_file(name: str) -> Path:
 
 def run_python(code: str) -> subprocess.CompletedProcess:
     """Runs code in a fresh interpreter, so that process-wide state (the thread pool, the
-    engine's key mode) starts as it does after import."""
-    return subprocess.run([sys.executable, "-c", textwrap.dedent(code)],
+    engine's key mode) starts as it does after import. -P keeps the working directory (perhaps
+    the source tree) off sys.path, so the installed package is the one imported."""
+    return subprocess.run([sys.executable, "-P", "-c", textwrap.dedent(code)],
                           capture_output=True, text=True, timeout=120)
