@@ -10,6 +10,12 @@
 // Equinoctial arrays (6): af, ag, chi, psi, mean longitude (deg), mean motion (rev/day).
 // Topocentric arrays (10): right ascension, declination, azimuth, elevation (deg), range (km),
 // right-ascension rate, declination rate, azimuth rate, elevation rate (deg/s), range rate (km/s).
+//
+// Conventions at the singular points: an equatorial orbit has node 0 and a circular one
+// argument of perigee 0 (the mean anomaly is then the argument of latitude); a hyperbola has a
+// negative semi-major axis and an unwrapped mean anomaly. A direction within 1e-10 rad of the
+// zenith or nadir has azimuth and azimuth rate 0 and the one-sided limit of the elevation rate
+// (the same for right ascension at the celestial poles); a zero range gives all components 0.
 #pragma once
 
 #ifdef __cplusplus
@@ -74,14 +80,16 @@ void ECRToEFGTime(double ds50UTC, const double* posECR, const double* velECR, do
                   double* velEFG);
 
 // J2000 <-> TEME at a TAI instant: IAU 1976 precession and IAU 1980 nutation with the first
-// nutationTerms terms (106 = the full series). spectr is accepted and must be 0.
+// nutationTerms terms of the series in decreasing amplitude (106 or more: the full series; 0
+// or fewer: no nutation). spectr is accepted and ignored.
 void RotJ2KToDate(int spectr, int nutationTerms, double ds50TAI, const double* posJ2K,
                   const double* velJ2K, double* posDate, double* velDate);
 void RotDateToJ2K(int spectr, int nutationTerms, double ds50TAI, const double* posDate,
                   const double* velDate, double* posJ2K, double* velJ2K);
 
 // Right ascension and declination (deg) between the TEME axes of date and the axes of the
-// given equinox (YROFEQNX_CURR: mean equator and equinox of date; YROFEQNX_2000: J2000).
+// given equinox (YROFEQNX_CURR: mean equator and equinox of date; YROFEQNX_2000: J2000). An
+// unknown equinox code leaves the direction unchanged.
 void RotRADec_DateToEqnx(int nutationTerms, int yrOfEqnx, double ds50UTC, double RADate,
                          double decDate, double* RAEqnx, double* decEqnx);
 void RotRADec_EqnxToDate(int nutationTerms, int yrOfEqnx, double ds50UTC, double RAEqnx,

@@ -26,7 +26,8 @@ double TAIToUT1(double ds50TAI);
 double UTCToET(double ds50UTC);  // TT = TAI + 32.184 s
 
 // Reads a date-time group (any of the four forms written below, or ISO
-// YYYY-MM-DDTHH:MM:SS.SSS) from a NUL-terminated text; returns ds50 UTC.
+// YYYY-MM-DDTHH:MM:SS.SSS) from a NUL-terminated text; returns ds50 UTC. Text in none of
+// these forms gives NaN and a last-error text.
 double DTGToUTC(const char* dtg);
 
 // Writes a date-time group into dtg (at least GETSETSTRLEN bytes), NUL-terminated.
