@@ -1,5 +1,6 @@
 #include "binding/bind.h"
 
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -77,6 +78,17 @@ void translate_current_exception() noexcept {
   } catch (...) {
     set_internal_error("unknown C++ exception");
   }
+}
+
+void report_unraisable_internal_error(const std::string& message) noexcept {
+  if (!PyGILState_Check()) {
+    std::fprintf(stderr, "vastorin internal error: %s\n", message.c_str());
+    return;
+  }
+  PyObject* pending = PyErr_GetRaisedException();
+  set_internal_error(message.c_str());
+  PyErr_WriteUnraisable(nullptr);
+  PyErr_SetRaisedException(pending);
 }
 
 void raise_cannot_convert(PyObject* o, const char* target) {

@@ -83,6 +83,10 @@ Object not_implemented();
 // Raises the current C++ exception as the matching Python exception. Call inside a catch.
 void translate_current_exception() noexcept;
 
+// Reports an internal error that has no caller to raise it to (a failure while an object is
+// being freed): as an unraisable exception when the interpreter lock is held, else on stderr.
+void report_unraisable_internal_error(const std::string& message) noexcept;
+
 // Runs fn, turning every C++ exception into a Python exception; returns `failed` then.
 template <class Fn, class R = std::invoke_result_t<Fn>>
 R guard(Fn&& fn, R failed) noexcept {
@@ -359,14 +363,36 @@ struct FnTraits<R (C::*)(A...)> {
 template <class R, class C, class... A>
 struct FnTraits<R (C::*)(A...) noexcept> : FnTraits<R (C::*)(A...)> {};
 
+// How a parameter of type A is held between conversion and the call: value parameters and
+// const references get a copy (values cross the boundary by copy); a non-const reference to a
+// bound class borrows the Python object's value for writing.
 template <class A>
-using Loaded = std::remove_cvref_t<A>;
+struct Argument {
+  using Stored = std::remove_cvref_t<A>;
+  static Stored load(PyObject* o) { return Caster<Stored>::load(o); }
+  static Stored& get(Stored& stored) { return stored; }
+};
+
+template <class T>
+  requires(!std::is_const_v<T>)
+struct Argument<T&> {
+  using Stored = T*;
+  static Stored load(PyObject* o) {
+    T* value = instance_value<T>(o);
+    if (value == nullptr) raise_cannot_convert(o, TypeSlot<T>::name);
+    return value;
+  }
+  static T& get(Stored stored) { return *stored; }
+};
+
+template <class A>
+using Loaded = typename Argument<A>::Stored;
 
 // Converts one named argument, re-raising a TypeError as "argument 'name': ...".
 template <class A>
 Loaded<A> load_argument(PyObject* o, const std::string& name) {
   try {
-    return Caster<Loaded<A>>::load(o);
+    return Argument<A>::load(o);
   } catch (const ErrorAlreadySet&) {
     reraise_argument_error(name);
   }
@@ -399,11 +425,13 @@ struct Invoker {
       using Receiver = std::remove_cvref_t<std::tuple_element_t<0, Args>>;
       Receiver& receiver = reinterpret_cast<Instance<Receiver>*>(self)->value();
       return finish([&]() -> decltype(auto) {
-        return std::invoke(F, receiver, std::get<I>(values)...);
+        return std::invoke(F, receiver, Argument<std::tuple_element_t<I + kOffset, Args>>::get(std::get<I>(values))...);
       });
     } else {
       (void)self;
-      return finish([&]() -> decltype(auto) { return std::invoke(F, std::get<I>(values)...); });
+      return finish([&]() -> decltype(auto) {
+        return std::invoke(F, Argument<std::tuple_element_t<I + kOffset, Args>>::get(std::get<I>(values))...);
+      });
     }
   }
 

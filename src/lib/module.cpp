@@ -21,6 +21,7 @@ std::size_t get_thread_count() { return pool::thread_count(); }
 
 void set_thread_count(std::size_t count) { pool::set_thread_count(count); }
 
+
 PyModuleDef g_definition = {PyModuleDef_HEAD_INIT, "_vastorin", nullptr, 0, nullptr,
                             nullptr,               nullptr,      nullptr, nullptr};
 
@@ -44,6 +45,7 @@ void module_body(PyObject* module) {
   register_events(module);
   register_estimation(module);
   register_exceptions(module);
+  add_test_hooks(module);
 }
 
 PyObject* init_module() {

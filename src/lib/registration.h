@@ -22,4 +22,7 @@ void register_events(PyObject* parent);
 void register_estimation(PyObject* parent);
 void register_exceptions(PyObject* parent);
 
+// Private functions for the tests, attributes of the top-level module outside its __all__.
+void add_test_hooks(PyObject* module);
+
 }  // namespace vastorin
