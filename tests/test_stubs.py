@@ -28,6 +28,8 @@ def stub_of(module_name: str) -> dict[str, set[str] | None]:
                     members.add(item.name)
                 elif isinstance(item, ast.AnnAssign) and isinstance(item.target, ast.Name):
                     members.add(item.target.id)
+                elif isinstance(item, ast.Assign):
+                    members.update(t.id for t in item.targets if isinstance(t, ast.Name))
             names[node.name] = members
         elif isinstance(node, (ast.FunctionDef, ast.AsyncFunctionDef)):
             names[node.name] = None
