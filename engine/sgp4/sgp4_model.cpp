@@ -259,7 +259,7 @@ int Model::propagate(double t, Prediction& out) const {
   if (nm <= 0.0) return kErrMeanMotion;
 
   const double am = std::pow(kXke / nm, kTwoThirds) * tempa * tempa;
-  nm = kXke / std::pow(am, 1.5);
+  nm = kXke / (am * std::sqrt(am));
   em = em - tempe;
   if (em >= 1.0 || em < -0.001) return kErrMeanEccentricity;
   if (em < kMinEccentricity) em = kMinEccentricity;
@@ -298,9 +298,11 @@ int Model::propagate(double t, Prediction& out) const {
   double argpp = argpm;
   double nodep = nodem;
   double mp = mm;
-  double sinip = std::sin(inclm);
-  double cosip = std::cos(inclm);
+  // Without deep-space or radiation-pressure terms the inclination keeps its epoch value, whose
+  // sine and cosine were computed at initialisation.
   const bool recompute_inclination_terms = deep_space_ || srp_.active;
+  double sinip = recompute_inclination_terms ? std::sin(inclm) : ne.sinio;
+  double cosip = recompute_inclination_terms ? std::cos(inclm) : ne.cosio;
   if (deep_space_) {
     apply_lunar_solar_periodics(deep_, t, ep, xincp, nodep, argpp, mp);
     if (xincp < 0.0) {
