@@ -149,7 +149,7 @@ def compare_at(propagator, epoch_days, reference, tsince_minutes):
     return state, error, r, v
 
 
-@pytest.mark.parametrize("case", verification_cases(), ids=lambda case: case[0][2:7])
+@pytest.mark.parametrize("case", verification_cases())
 def test_verification_set(case):
     line_1, line_2, start, stop, step = case
     reference = reference_satellite(line_1, line_2)
