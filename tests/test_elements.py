@@ -403,7 +403,8 @@ def test_equinoctial_round_trip(name):
     a, e, i, raan, argp, m = ORBITS[name]
     assert eq.mean_motion == pytest.approx(k.get_mean_motion(KeplerianType.Osculating), rel=1e-15)
     back = eq.to_keplerian()
-    assert elements_of(back) == pytest.approx(list(ORBITS[name]), rel=1e-12, abs=1e-10)
+    assert back.semi_major_axis == pytest.approx(a, rel=1e-14)
+    assert elements_of(back)[1:] == pytest.approx([e, i, raan, argp, m], abs=1e-12)
     with pytest.raises(AttributeError):
         eq.a_f  # noqa: B018
 
