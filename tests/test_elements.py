@@ -55,6 +55,11 @@ def test_cartesian_vector_arithmetic_in_the_stated_order():
 
 def test_angle_in_radians_and_zero_for_a_zero_vector():
     assert CartesianVector(1, 0, 0).angle(CartesianVector(0, 1, 0)) == math.pi / 2
+    # Rounding takes this vector's cosine with itself to 1.0000000000000002; the angle is 0.
+    v = CartesianVector(-9.419895434327705, -0.6875469124378935, 8.867134339966274)
+    assert v.angle(v) == 0.0
+    assert CartesianVector(1, 0, 0).angle(CartesianVector(-2, 0, 0)) == math.pi
+    assert math.isnan(CartesianVector(math.nan, 0, 0).angle(CartesianVector(1, 0, 0)))
     assert CartesianVector(0, 0, 0).angle(CartesianVector(1, 2, 3)) == 0.0
     assert CartesianVector(1, 2, 3).angle(CartesianVector(0, 0, 0)) == 0.0
 
@@ -517,6 +522,7 @@ def test_two_line_set():
 
 @pytest.mark.parametrize("name_line, name", [
     ("0 ISS (ZARYA)", "ISS (ZARYA)"), ("ISS (ZARYA)   ", "ISS (ZARYA)"), ("0 ", ""), ("  0 X", "0 X"),
+    ("0 SAT\u00a0", "SAT"), ("\u3000SAT\u3000 ", "SAT"), ("0 \u00e9t\u00e9", "\u00e9t\u00e9"),
 ])
 def test_three_line_names(name_line, name):
     assert TLE.from_lines(name_line, *ISS_LINES).name == name
@@ -598,6 +604,16 @@ def test_a_set_the_store_refuses_is_a_value_error():
     with pytest.raises(ValueError, match="mean motion"):
         TLE.from_lines(ISS_LINES[0], zero_mean_motion)
     assert _vastorin._engine_key_counts() == before
+
+
+def test_designator_trimmed_of_any_white_space():
+    line_1 = ISS_LINES[0][:9] + "98067A\u00a0" + ISS_LINES[0][17:]
+    assert TLE.from_lines(line_1, ISS_LINES[1]).designator == "98067A"
+
+
+def test_text_that_is_not_utf8_after_the_cut_reads_as_replacement_characters():
+    with pytest.raises(InternalError, match="\ufffd"):
+        TLE.from_lines(ISS_LINES[0], "\u00e9" + ISS_LINES[1][1:])
 
 
 def test_checksum_alone_is_no_reason_to_refuse():

@@ -61,8 +61,13 @@ def test_sequences_must_have_three_elements(sequence):
         astro.teme_to_topo(0.0, 0.0, [6378.0, 0, 0], sequence, [0, 0, 0])
 
 
+def test_a_str_is_a_sequence_of_characters():
+    with pytest.raises(ValueError, match=r"^expected a sequence of length 3 \(got 2\)$"):
+        astro.theta_teme_to_lla(0.0, "ab")
+
+
 @pytest.mark.parametrize("value, message", [
-    ("abc", "argument 'sat_pos': 'str' object cannot be converted to 'Sequence'"),
+    ("abc", "argument 'sat_pos': must be real number, not str"),
     (5, "argument 'sat_pos': 'int' object cannot be converted to 'Sequence'"),
     ([1.0, "x", 2.0], "argument 'sat_pos': must be real number, not str"),
 ])
@@ -136,6 +141,14 @@ def test_topo_date_to_equinox():
 def test_time_constants_file_errors():
     with pytest.raises(SAALError, match="does-not-exist"):
         tfi.load_time_constants("../does-not-exist/finals.all")
+    # The engine's text is cut at 512 bytes; with one of these two paths the cut falls inside a
+    # two-byte character, whose first byte then reads as U+FFFD.
+    endings = []
+    for padding in ("", "x"):
+        with pytest.raises(SAALError) as info:
+            tfi.load_time_constants("../does-not-exist/" + padding + "\u00e9" * 300)
+        endings.append(str(info.value)[-2:])
+    assert sorted(endings) == ["\u00e9\u00e9", "\u00e9\ufffd"]
     with pytest.raises(TypeError, match="^argument 'path': "):
         tfi.load_time_constants(5)
 

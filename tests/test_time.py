@@ -110,6 +110,8 @@ def test_to_iso_and_str(fields, iso):
     (5.0, "5"), (5.25, "5.25"), (0.1, "0.1"), (1e-7, "0.0000001"), (-0.0, "-0"),
     (123456789012345680.0, "123456789012345680"), (math.nan, "NaN"), (math.inf, "inf"),
     (-math.inf, "-inf"), (59.999999999999993, "59.99999999999999"),
+    (1e23, "100000000000000000000000"), (2.0**70, "1180591620717411300000"),
+    (1.2345e-7, "0.00000012345"),
 ])
 def test_repr_writes_the_shortest_plain_second(second, text):
     c = TimeComponents(2024, 1, 2, 3, 4, second)
@@ -120,6 +122,14 @@ def test_repr_of_very_large_and_small_seconds_round_trips():
     for value in (1e300, 5e-324, 2.5e-300):
         text = repr(TimeComponents(0, 0, 0, 0, 0, value)).split("second=")[1][:-1]
         assert "e" not in text and float(text) == value
+
+
+def test_non_finite_seconds():
+    nan = TimeComponents(2024, 1, 1, 0, 0, math.nan)
+    assert nan.to_iso() == "2024-01-01T00:00:000NaN"
+    assert TimeComponents(2024, 1, 1, 0, 0, -math.inf).to_iso() == "2024-01-01T00:00:-00inf"
+    # Seconds that are NaN make records neither equal nor different.
+    assert not nan == nan and not nan != nan
 
 
 def test_equality_within_one_epsilon():

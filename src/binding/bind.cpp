@@ -17,11 +17,6 @@ Object check(PyObject* p) {
   return Object::steal(p);
 }
 
-void raise(PyObject* type, const std::string& message) {
-  PyErr_SetString(type, message.c_str());
-  throw ErrorAlreadySet{};
-}
-
 Object not_implemented() { return Object::borrow(Py_NotImplemented); }
 
 namespace {
@@ -40,10 +35,28 @@ PyObject* python_type_of(ErrorKind kind) {
   return PyExc_SystemError;
 }
 
-void set_internal_error(const char* message) {
-  PyObject* type = internal_error_type();
-  if (type != nullptr) PyErr_SetString(type, message);
+// Sets an exception whose message is text that may hold bytes that are not UTF-8 (engine
+// texts cut at 512 bytes can end inside a character): those read as U+FFFD.
+void set_error_text(PyObject* type, const std::string& message) {
+  PyObject* text = PyUnicode_DecodeUTF8(message.data(), static_cast<Py_ssize_t>(message.size()), "replace");
+  if (text == nullptr) return;
+  PyErr_SetObject(type, text);
+  Py_DECREF(text);
 }
+
+void set_internal_error(const std::string& message) {
+  PyObject* type = internal_error_type();
+  if (type != nullptr) set_error_text(type, message);
+}
+
+}  // namespace
+
+void raise(PyObject* type, const std::string& message) {
+  set_error_text(type, message);
+  throw ErrorAlreadySet{};
+}
+
+namespace {
 
 std::string type_qualname(PyObject* o) {
   Object name = Object::steal(PyType_GetQualName(Py_TYPE(o)));
@@ -68,7 +81,7 @@ void translate_current_exception() noexcept {
     if (!PyErr_Occurred()) set_internal_error("a failure was reported without an exception");
   } catch (const Error& e) {
     PyObject* type = python_type_of(e.kind());
-    if (type != nullptr) PyErr_SetString(type, e.what());
+    if (type != nullptr) set_error_text(type, e.message());
   } catch (const InternalError& e) {
     set_internal_error(e.what());
   } catch (const std::bad_alloc&) {
@@ -86,7 +99,7 @@ void report_unraisable_internal_error(const std::string& message) noexcept {
     return;
   }
   PyObject* pending = PyErr_GetRaisedException();
-  set_internal_error(message.c_str());
+  set_internal_error(message);
   PyErr_WriteUnraisable(nullptr);
   PyErr_SetRaisedException(pending);
 }
@@ -287,8 +300,14 @@ Object Caster<std::string>::cast(const std::string& v) {
 }
 
 Object as_sequence(PyObject* o) {
-  if (PyUnicode_Check(o) || !PySequence_Check(o)) raise_cannot_convert(o, "Sequence");
+  if (!PySequence_Check(o)) raise_cannot_convert(o, "Sequence");
   return check(PySequence_Fast(o, "expected a sequence"));
+}
+
+Object as_list_source(PyObject* o) {
+  // A str is a sequence of characters, never what a list parameter means.
+  if (PyUnicode_Check(o)) raise(PyExc_TypeError, "Can't extract `str` to `Vec`");
+  return as_sequence(o);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -259,8 +259,10 @@ struct Caster<std::optional<T>> {
   }
 };
 
-// A sequence other than str, as a fast sequence; raises TypeError otherwise.
+// Any sequence, as a fast sequence; raises TypeError otherwise.
 Object as_sequence(PyObject* o);
+// The same for list parameters, which refuse a str.
+Object as_list_source(PyObject* o);
 
 template <class T, std::size_t N>
 struct Caster<std::array<T, N>> {
@@ -287,7 +289,7 @@ std::array<T, N> Caster<std::array<T, N>>::load(PyObject* o) {
 template <class T>
 struct Caster<std::vector<T>> {
   static std::vector<T> load(PyObject* o) {
-    Object seq = as_sequence(o);
+    Object seq = as_list_source(o);
     const Py_ssize_t n = PySequence_Fast_GET_SIZE(seq.get());
     std::vector<T> out;
     out.reserve(n);

@@ -23,8 +23,13 @@ double CartesianVector::distance(const CartesianVector& o) const {
 double CartesianVector::angle(const CartesianVector& o) const {
   const double p = magnitude() * o.magnitude();
   if (p == 0.0) return 0.0;
-  // Not clamped: a quotient a rounding beyond 1 gives NaN, as the formula says.
-  return std::acos(dot(o) / p);
+  // Rounding can carry the quotient of parallel vectors just past 1 (a vector and itself give
+  // 1.0000000000000002 for some components); the angle is then 0, not NaN. NaN inputs still
+  // give NaN.
+  double cosine = dot(o) / p;
+  if (cosine > 1.0) cosine = 1.0;
+  if (cosine < -1.0) cosine = -1.0;
+  return std::acos(cosine);
 }
 
 SphericalVector CartesianVector::to_spherical() const {

@@ -1,5 +1,7 @@
 #include "saal/tle_interface.h"
 
+#include <algorithm>
+
 #include "saal/engine.h"
 #include "saal/get_set_string.h"
 #include "sgp4/sgp4_store.h"
@@ -15,12 +17,47 @@ static_assert(kTleSatelliteNumber == XA_TLE_SATNUM && kTleEpoch == XA_TLE_EPOCH 
               kTleMeanMotion == XA_TLE_MNMOTN && kTleBallisticTerm == XA_TLE_BTERM &&
               kTleRadiationPressure == XA_TLE_AGOM && std::tuple_size_v<TleValues> == XA_TLE_SIZE);
 
+namespace {
+
+// Code points with the Unicode White_Space property.
+bool is_white_space(char32_t c) {
+  return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+         (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+         c == 0x3000;
+}
+
+// The code point of the UTF-8 sequence text[begin, end), or U+FFFD when it is not one.
+char32_t decode(std::string_view text, std::size_t begin, std::size_t end) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const std::size_t length = end - begin;
+  const unsigned char lead = byte(begin);
+  if (length == 1) return lead < 0x80 ? lead : 0xFFFD;
+  char32_t c = lead & (0x7F >> length);
+  for (std::size_t i = begin + 1; i < end; ++i) c = (c << 6) | (byte(i) & 0x3F);
+  return c;
+}
+
+std::size_t sequence_length(unsigned char lead) {
+  return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+}
+
+}  // namespace
+
 std::string trimmed(std::string_view text) {
-  constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
-  const std::size_t first = text.find_first_not_of(kWhiteSpace);
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(kWhiteSpace);
-  return std::string(text.substr(first, last - first + 1));
+  std::size_t begin = 0;
+  while (begin < text.size()) {
+    const std::size_t end = std::min(text.size(), begin + sequence_length(static_cast<unsigned char>(text[begin])));
+    if (!is_white_space(decode(text, begin, end))) break;
+    begin = end;
+  }
+  std::size_t end = text.size();
+  while (end > begin) {
+    std::size_t start = end - 1;
+    while (start > begin && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80 && end - start < 4) --start;
+    if (!is_white_space(decode(text, start, end))) break;
+    end = start;
+  }
+  return std::string(text.substr(begin, end - begin));
 }
 
 Result<TleArrays> lines_to_arrays(std::string_view line_1, std::string_view line_2) {

@@ -49,7 +49,7 @@ void remove_from_store(int64_t key);
 std::size_t tle_store_size();
 std::size_t sgp4_store_size();
 
-// Text trimmed of white space at both ends.
+// Text trimmed of white space (any Unicode white space) at both ends.
 std::string trimmed(std::string_view text);
 
 }  // namespace vastorin::saal

@@ -117,9 +117,17 @@ std::optional<TimeComponents> TimeComponents::parse_iso(std::string_view text) {
 std::string format_iso(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute,
                        double second) {
   char buffer[128];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%06.3f", year, month, day, hour,
-                minute, second);
-  return buffer;
+  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:", year, month, day, hour, minute);
+  std::string text(buffer);
+  if (std::isfinite(second)) {
+    std::snprintf(buffer, sizeof buffer, "%06.3f", second);
+    return text + buffer;
+  }
+  // Not-a-number and infinities are spelled as in repr and zero-padded like any other second,
+  // the sign first: 000NaN, 000inf, -00inf.
+  const std::string word = std::isnan(second) ? "NaN" : "inf";
+  const std::string sign = std::isinf(second) && second < 0 ? "-" : "";
+  return text + sign + std::string(6 - sign.size() - word.size(), '0') + word;
 }
 
 std::string TimeComponents::to_iso() const {
@@ -129,11 +137,28 @@ std::string TimeComponents::to_iso() const {
 std::string shortest_plain(double value) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
-  char buffer[400];
-  const auto [end, error] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  // The shortest digits that read back to the value, then written out without an exponent:
+  // 1e23 is 100000000000000000000000, not the exact binary value 99999999999999991611392.
+  char buffer[64];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
   if (error != std::errc()) throw InternalError("could not format a float");
-  return std::string(buffer, end);
+  const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+  const std::size_t e = text.find('e');
+  std::string_view mantissa = text.substr(0, e);
+  const int exponent = std::stoi(std::string(text.substr(e + 1)));
+  std::string sign;
+  if (mantissa.front() == '-') {
+    sign = "-";
+    mantissa.remove_prefix(1);
+  }
+  std::string digits;
+  for (char c : mantissa)
+    if (c != '.') digits += c;
+  const long point = 1L + exponent;  // digits before the decimal point
+  const long count = static_cast<long>(digits.size());
+  if (point >= count) return sign + digits + std::string(static_cast<std::size_t>(point - count), '0');
+  if (point > 0) return sign + digits.substr(0, point) + "." + digits.substr(point);
+  return sign + "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
 }
 
 std::string TimeComponents::repr() const {
@@ -148,7 +173,10 @@ bool equal(const TimeComponents& a, const TimeComponents& b) {
          std::abs(a.second - b.second) < std::numeric_limits<double>::epsilon();
 }
 
-bool differs(const TimeComponents& a, const TimeComponents& b) { return !equal(a, b); }
+bool differs(const TimeComponents& a, const TimeComponents& b) {
+  return a.year != b.year || a.month != b.month || a.day != b.day || a.hour != b.hour || a.minute != b.minute ||
+         std::abs(a.second - b.second) >= std::numeric_limits<double>::epsilon();
+}
 
 namespace {
 

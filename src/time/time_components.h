@@ -30,12 +30,13 @@ struct TimeComponents {
 };
 
 // Equal when the integer fields are equal and the seconds differ by less than the double
-// epsilon; `differs` is the exact complement.
+// epsilon; different when an integer field differs or the seconds differ by at least the
+// epsilon (so seconds that are NaN are neither).
 bool equal(const TimeComponents& a, const TimeComponents& b);
 bool differs(const TimeComponents& a, const TimeComponents& b);
 
 // YYYY-MM-DDTHH:MM:SS.sss: year zero-padded to at least 4 digits, the second rounded to 3
-// decimals without carrying into the minute (59.9996 prints as 60.000).
+// decimals without carrying into the minute (59.9996 prints as 60.000), zero-padded to width 6.
 std::string format_iso(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute,
                        double second);
 
