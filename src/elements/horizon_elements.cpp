@@ -1,17 +1,15 @@
 #include "elements/horizon_elements.h"
 
 #include "binding/bind.h"
-#include "elements/angles.h"
 #include "saal/astro_func_interface.h"
 
 namespace vastorin {
 
 HorizonState HorizonState::from_teme_states(const CartesianState& sensor_teme, const CartesianState& target_teme) {
-  const double theta = sensor_teme.epoch().fk5_greenwich_angle_or_internal();
-  const auto sensor = sensor_teme.position().components();
-  const auto llh = saal::teme_to_llh(theta, sensor);
-  const auto topo = saal::teme_to_topo(llh[1] * kDegToRad + theta, llh[0], sensor,
-                                       target_teme.position().components(), target_teme.velocity().components());
+  const auto topo = saal::teme_to_topo_at_site(sensor_teme.epoch().fk5_greenwich_angle_or_internal(),
+                                               sensor_teme.position().components(),
+                                               target_teme.position().components(),
+                                               target_teme.velocity().components());
   HorizonElements elements{topo[saal::kTopoAzimuth], topo[saal::kTopoElevation], topo[saal::kTopoRange],
                            topo[saal::kTopoRangeRate], topo[saal::kTopoAzimuthRate], topo[saal::kTopoElevationRate]};
   return HorizonState{sensor_teme.epoch(), elements};

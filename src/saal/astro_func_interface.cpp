@@ -139,12 +139,16 @@ Elements6 pos_vel_to_keplerian(const PosVel& state) {
   return out;
 }
 
-TopocentricElements teme_to_topocentric(const Vector3& sensor_position, const CartesianState& satellite_state) {
-  const double theta = satellite_state.epoch().fk5_greenwich_angle_or_internal();
+std::array<double, 10> teme_to_topo_at_site(double theta, const Vector3& sensor_position,
+                                            const Vector3& target_position, const Vector3& target_velocity) {
   const Vector3 llh = teme_to_llh(theta, sensor_position);
-  const auto topo = teme_to_topo(theta + llh[1] * kDegToRad, llh[0], sensor_position,
-                                 satellite_state.position().components(),
-                                 satellite_state.velocity().components());
+  return teme_to_topo(theta + llh[1] * kDegToRad, llh[0], sensor_position, target_position, target_velocity);
+}
+
+TopocentricElements teme_to_topocentric(const Vector3& sensor_position, const CartesianState& satellite_state) {
+  const auto topo = teme_to_topo_at_site(satellite_state.epoch().fk5_greenwich_angle_or_internal(), sensor_position,
+                                         satellite_state.position().components(),
+                                         satellite_state.velocity().components());
   TopocentricElements elements(topo[XA_TOPO_RA], topo[XA_TOPO_DEC]);
   elements.range = topo[XA_TOPO_RANGE];
   elements.range_rate = topo[XA_TOPO_RANGEDOT];

@@ -57,6 +57,12 @@ std::array<double, 2> ra_dec_to_az_el_time(double ds50_utc, double lat, double l
 std::array<double, 10> teme_to_topo(double theta, double lat, const Vector3& sensor_position,
                                     const Vector3& satellite_position, const Vector3& satellite_velocity);
 
+// The ten components of a target seen from a sensor at a TEME position: the sensor's geodetic
+// latitude and longitude from the Greenwich angle theta (radians), then the components at the
+// local sidereal angle theta + longitude.
+std::array<double, 10> teme_to_topo_at_site(double theta, const Vector3& sensor_position,
+                                            const Vector3& target_position, const Vector3& target_velocity);
+
 // [latitude, longitude, height] (degrees, km) of a TEME position, and back.
 Vector3 teme_to_llh(double theta, const Vector3& teme_position);
 Vector3 teme_to_llh_time(double ds50_utc, const Vector3& teme_position);
