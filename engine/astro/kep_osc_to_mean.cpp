@@ -18,16 +18,16 @@
 // values that are not finite) are returned unchanged; when the iteration does not reach its
 // tolerance (orbits SGP4 cannot follow at epoch) the closest iterate is returned.
 #include <cmath>
-#include <numbers>
 
 #include "astro/astrofunc.h"
 #include "sgp4/sgp4_fit.h"
 #include "sgp4/sgp4_model.h"
+#include "time/time_constants.h"
 
 namespace {
 
-constexpr double kDeg2Rad = std::numbers::pi / 180.0;
-constexpr double kRevPerDayToRadPerMin = 2.0 * std::numbers::pi / 1440.0;
+using engine::timeconst::kDeg2Rad;
+constexpr double kRevPerDayToRadPerMin = engine::timeconst::kTwoPi / engine::timeconst::kMinutesPerDay;
 constexpr double kReferenceEpochDs50 = 18263.5;
 
 bool makes_an_orbit(const double* kep) {

@@ -8,16 +8,16 @@
 // node kept in [0, 2 pi) as the AFSPC code does, no node term at inclinations within 3 deg
 // of 0 or 180).
 #include <cmath>
-#include <numbers>
 
 #include "env/wgs72.h"
 #include "sgp4/sgp4_terms.h"
+#include "time/time_constants.h"
 
 namespace engine::sgp4 {
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr double kPi = std::numbers::pi;
+using timeconst::kTwoPi;
+using timeconst::kPi;
 
 // Solar and lunar constants of the theory (Spacetrack Report #3, DEEP).
 constexpr double kZes = 0.01675;        // solar eccentricity

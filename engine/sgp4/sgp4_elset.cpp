@@ -2,16 +2,16 @@
 #include "sgp4/sgp4_elset.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "tle/tle.h"
+#include "time/time_constants.h"
 
 namespace engine::sgp4 {
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr double kDeg2Rad = std::numbers::pi / 180.0;
-constexpr double kMinutesPerDay = 1440.0;
+using timeconst::kTwoPi;
+using timeconst::kDeg2Rad;
+using timeconst::kMinutesPerDay;
 // Revolutions per day per radian per minute; mean motions are divided by it, as the
 // published element-set reader does, so that the same text gives the same bits.
 constexpr double kXpdotp = kMinutesPerDay / kTwoPi;

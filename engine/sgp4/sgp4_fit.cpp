@@ -5,19 +5,19 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <utility>
 #include <vector>
 
 #include "env/wgs72.h"
+#include "time/time_constants.h"
 
 namespace engine::sgp4 {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr double kPi = std::numbers::pi;
+using timeconst::kTwoPi;
+using timeconst::kPi;
 constexpr int kMaxIterations = 60;
 
 double dot(const double a[3], const double b[3]) {

@@ -6,16 +6,16 @@
 #include "sgp4/sgp4_model.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "env/wgs72.h"
 #include "sgp4/sgp4_radiation_pressure.h"
+#include "time/time_constants.h"
 
 namespace engine::sgp4 {
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr double kPi = std::numbers::pi;
+using timeconst::kTwoPi;
+using timeconst::kPi;
 constexpr double kTwoThirds = 2.0 / 3.0;
 
 constexpr double kRadiusKm = wgs72::kRadiusKm;

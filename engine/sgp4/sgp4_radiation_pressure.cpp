@@ -4,16 +4,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "env/wgs72.h"
 #include "sgp4/sgp4_model.h"
+#include "time/time_constants.h"
 
 namespace engine::sgp4 {
 namespace {
 
-constexpr double kDeg2Rad = std::numbers::pi / 180.0;
-constexpr double kMinutesPerDay = 1440.0;
+using timeconst::kDeg2Rad;
+using timeconst::kMinutesPerDay;
 constexpr double kSecondsPerMinute = 60.0;
 constexpr double kKmPerM = 1.0e-3;
 // ds50 of J2000.0 (2000 January 1 12h), the origin of the solar series.

@@ -5,20 +5,20 @@
 #include <cmath>
 #include <limits>
 #include <cstdio>
-#include <numbers>
 
 #include "sgp4/sgp4_elset.h"
 #include "sgp4/sgp4_fit.h"
 #include "tle/tle.h"
+#include "time/time_constants.h"
 
 namespace engine::sgp4 {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr double kDeg2Rad = std::numbers::pi / 180.0;
-constexpr double kMinutesPerDay = 1440.0;
+using timeconst::kTwoPi;
+using timeconst::kDeg2Rad;
+using timeconst::kMinutesPerDay;
 
 // Resolution of the element-set text fields.
 constexpr double kEpochStepsPerDay = 1.0e8;

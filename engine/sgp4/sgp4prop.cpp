@@ -16,7 +16,6 @@
 #include <cstring>
 #include <exception>
 #include <memory>
-#include <numbers>
 #include <string>
 
 #include "astro/astrofunc.h"
@@ -29,6 +28,7 @@
 #include "sgp4/sgp4_store.h"
 #include "tle/tle.h"
 #include "tle/tle_store.h"
+#include "time/time_constants.h"
 
 namespace {
 
@@ -40,9 +40,9 @@ constexpr int kStatusUnsupportedSet = 102;
 constexpr int kStatusBadArgument = 103;
 constexpr int kStatusInternal = 199;
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr double kRad2Deg = 180.0 / std::numbers::pi;
-constexpr double kMinutesPerDay = 1440.0;
+using engine::timeconst::kTwoPi;
+using engine::timeconst::kRad2Deg;
+using engine::timeconst::kMinutesPerDay;
 constexpr double kRadPerMinToRevPerDay = kMinutesPerDay / kTwoPi;
 // Step of the central differences that give the rates of XpGetNativeElts, minutes.
 constexpr double kRateStepMin = 1.0;
