@@ -329,8 +329,9 @@ struct Caster<std::pair<A, B>> {
 // Converts a Python object to T; used by operators that inspect their other operand.
 template <class T>
 std::optional<T> try_load(PyObject* o) {
-  if (instance_value<T>(o) == nullptr) return std::nullopt;
-  return *instance_value<T>(o);
+  const T* value = instance_value<T>(o);
+  if (value == nullptr) return std::nullopt;
+  return *value;
 }
 
 template <class T>

@@ -5,6 +5,7 @@
 #include "elements/tle.h"
 #include "lib/registration.h"
 #include "propagation/inertial_propagator.h"
+#include "saal/sgp4_prop_interface.h"
 #include "saal/tle_interface.h"
 
 namespace vastorin {

@@ -3,6 +3,7 @@
 #include "saal/engine.h"
 #include "saal/get_set_string.h"
 #include "saal/tle_interface.h"
+#include "sgp4/sgp4_store.h"
 
 namespace vastorin::saal {
 
@@ -43,6 +44,8 @@ Result<std::pair<std::string, std::string>> reepoch_tle(int64_t key, double ds50
   if (Sgp4ReepochTLE(key, ds50_utc, first.data(), second.data()) != 0) return last_error();
   return std::pair<std::string, std::string>{trimmed(first.value()), trimmed(second.value())};
 }
+
+std::size_t sgp4_store_size() { return engine::sgp4::size(); }
 
 Elements6 mean_elements_of(const Sgp4Output& output) {
   Elements6 elements{};

@@ -32,6 +32,9 @@ Result<Elements6> get_equinoctial_at_ds50(int64_t key, double ds50_utc);
 // The two lines of the element set moved to a new epoch, trimmed of white space.
 Result<std::pair<std::string, std::string>> reepoch_tle(int64_t key, double ds50_utc);
 
+// Number of keys initialised for SGP4 (leak checks).
+std::size_t sgp4_store_size();
+
 // The mean elements of a full output, in the engine's Keplerian order.
 Elements6 mean_elements_of(const Sgp4Output& output);
 

@@ -4,7 +4,6 @@
 
 #include "saal/engine.h"
 #include "saal/get_set_string.h"
-#include "sgp4/sgp4_store.h"
 #include "tle/tle_store.h"
 
 namespace vastorin::saal {
@@ -91,6 +90,5 @@ Result<std::pair<std::string, std::string>> arrays_to_lines(const TleValues& val
 void remove_from_store(int64_t key) { (void)TleRemoveSat(key); }
 
 std::size_t tle_store_size() { return engine::tle::size(); }
-std::size_t sgp4_store_size() { return engine::sgp4::size(); }
 
 }  // namespace vastorin::saal

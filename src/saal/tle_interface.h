@@ -45,9 +45,8 @@ Result<std::pair<std::string, std::string>> arrays_to_lines(const TleValues& val
 
 void remove_from_store(int64_t key);
 
-// Number of element sets in the TLE store and of keys initialised for SGP4 (leak checks).
+// Number of element sets in the TLE store (leak checks).
 std::size_t tle_store_size();
-std::size_t sgp4_store_size();
 
 // Text trimmed of white space (any Unicode white space) at both ends.
 std::string trimmed(std::string_view text);
